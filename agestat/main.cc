@@ -1,0 +1,8 @@
+#include <cstdio>
+
+#include "agestat/agestat.h"
+
+int main() {
+  runAgestat(stdin, stdout);
+  return 0;
+}
