@@ -13,7 +13,8 @@ constexpr char kPrompt[] =
 constexpr char kMeanAge[] = "\n\xc6\xbd\xbe\xf9\xc4\xea\xc1\xe4: %.2f\n";
 // "年龄最小的学生信息: 姓名: %s, 学号: %d, 年龄: %d\n"
 constexpr char kYoungest[] =
-    "\xc4\xea\xc1\xe4\xd7\xee\xd0\xa1\xb5\xc4\xd1\xa7\xc9\xfa\xd0\xc5\xcf\xa2: \xd0\xd5\xc3\xfb: %s, "
+    "\xc4\xea\xc1\xe4\xd7\xee\xd0\xa1\xb5\xc4\xd1\xa7\xc9\xfa\xd0\xc5\xcf\xa2: \xd0\xd5\xc3\xfb: "
+    "%s, "
     "\xd1\xa7\xba\xc5: %d, \xc4\xea\xc1\xe4: %d\n";
 
 }  // namespace
@@ -25,14 +26,14 @@ void runAgestat(std::FILE* in, std::FILE* out) {
   int youngestIndex = 0;
   for (int k = 1; k <= kStudentCount; ++k) {
     const int p = k - 1;
-    std::fprintf(out, kPrompt, k);
+    (void)std::fprintf(out, kPrompt, k);
     readRecord(in, students[p].name, students[p].studentId, students[p].age);
     ageSum += students[p].age;
     // Strict, so the first-entered of several youngest students is kept.
     if (students[p].age < students[youngestIndex].age) youngestIndex = p;
   }
   const double averageAge = static_cast<double>(ageSum) / 5.0;
-  std::fprintf(out, kMeanAge, averageAge);
+  (void)std::fprintf(out, kMeanAge, averageAge);
   const Student& youngest = students[youngestIndex];
-  std::fprintf(out, kYoungest, youngest.name, youngest.studentId, youngest.age);
+  (void)std::fprintf(out, kYoungest, youngest.name, youngest.studentId, youngest.age);
 }

@@ -22,15 +22,15 @@ constexpr char kListing[] =
 void runCityrank(std::FILE* in, std::FILE* out) {
   City cities[kCityCount];
   for (int k = 1; k <= kCityCount; ++k) {
-    std::fprintf(out, kPrompt, k);
+    (void)std::fprintf(out, kPrompt, k);
     City& city = cities[k - 1];
     readRecord(in, city.name, city.population, city.cultureLevel);
   }
   for (int sortMode = kSortByName; sortMode <= kSortByCultureLevel; ++sortMode) {
     sortCities(cities, kCityCount, sortMode);
-    std::fprintf(out, kHeading, sortMode);
+    (void)std::fprintf(out, kHeading, sortMode);
     for (const City& city : cities) {
-      std::fprintf(out, kListing, city.name, city.population, city.cultureLevel);
+      (void)std::fprintf(out, kListing, city.name, city.population, city.cultureLevel);
     }
   }
 }

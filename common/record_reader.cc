@@ -11,10 +11,14 @@ bool isSpace(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c) {
+  return c >= '0' && c <= '9';
+}
 
 // A GBK lead byte: it and the byte after it form one character.
-bool isLeadByte(int c) { return c >= 0x81 && c <= 0xFE; }
+bool isLeadByte(int c) {
+  return c >= 0x81 && c <= 0xFE;
+}
 
 // Skips whitespace and returns the first other byte, or EOF.
 int skipSpace(std::FILE* in) {
@@ -25,7 +29,7 @@ int skipSpace(std::FILE* in) {
 
 // Gives back the byte that ended a field, so the next read starts at it.
 void giveBack(std::FILE* in, int c) {
-  if (c != EOF) std::ungetc(c, in);
+  if (c != EOF) (void)std::ungetc(c, in);  // one byte back always fits
 }
 
 }  // namespace
@@ -74,8 +78,7 @@ bool readInteger(std::FILE* in, std::int32_t& value) {
   return true;
 }
 
-int readRecord(std::FILE* in, char (&name)[kNameSize], std::int32_t& first,
-               std::int32_t& second) {
+int readRecord(std::FILE* in, char (&name)[kNameSize], std::int32_t& first, std::int32_t& second) {
   name[0] = '\0';
   first = 0;
   second = 0;

@@ -24,7 +24,6 @@ bool readInteger(std::FILE* in, std::int32_t& value);
 // Reads a name and two integers, stopping at the first field that cannot be
 // read. Fields that no read filled are left empty or zero. Returns the number
 // of fields read, 0 to 3.
-int readRecord(std::FILE* in, char (&name)[kNameSize], std::int32_t& first,
-               std::int32_t& second);
+int readRecord(std::FILE* in, char (&name)[kNameSize], std::int32_t& first, std::int32_t& second);
 
 #endif  // COMMON_RECORD_READER_H_

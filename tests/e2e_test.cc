@@ -75,8 +75,7 @@ TEST_P(EndToEndTest, PrintsExactlyTheExpectedBytes) {
   const EndToEndCase& c = GetParam();
   const std::string input = toGbk(readSource(c.input));
   const std::string expected = withPlatformLineEnds(toGbk(readSource(c.expected)));
-  const std::string scratch =
-      testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::string scratch = testing::UnitTest::GetInstance()->current_test_info()->name();
 
   const ProgramRun run = runProgram(c.program, input, testName(scratch));
 

@@ -47,8 +47,8 @@ ProgramRun runProgram(const std::string& program, std::string_view input,
   const std::string outPath = scratch + ".out";
   const std::string errPath = scratch + ".err";
   writeFile(inPath, input);
-  std::string command = quote(program) + " < " + quote(inPath) + " > " + quote(outPath) + " 2> " +
-                        quote(errPath);
+  std::string command =
+      quote(program) + " < " + quote(inPath) + " > " + quote(outPath) + " 2> " + quote(errPath);
 #ifdef _WIN32
   // cmd.exe drops the outer quotes of a line that starts with one.
   command = '"' + command + '"';
