@@ -1,14 +1,28 @@
 cmake_minimum_required(VERSION 3.25)
-# Fails unless every shared library that BINARY needs is in the list ALLOWED.
-# usage: cmake -DBINARY=path -DALLOWED="a;b" -P check_libraries.cmake
-execute_process(COMMAND readelf -d ${BINARY} OUTPUT_VARIABLE dynamic COMMAND_ERROR_IS_FATAL ANY)
-string(REGEX MATCHALL "\\(NEEDED\\)[^\n]*\\[([^]\n]+)\\]" lines "${dynamic}")
-set(needed)
+# Fails unless every shared library that BINARY loads is in the list ALLOWED
+# (compared without case, as Windows does). TOOL is readelf for ELF files or
+# objdump for Windows executables.
+# usage: cmake -DTOOL=path -DBINARY=path -DALLOWED="a;b" -P check_libraries.cmake
+if(TOOL MATCHES "readelf")
+  execute_process(COMMAND ${TOOL} -d ${BINARY} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+  set(pattern "\\(NEEDED\\)[^\n]*\\[([^]\n]+)\\]")
+else()
+  execute_process(COMMAND ${TOOL} -p ${BINARY} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+  set(pattern "DLL Name: ([^\n]+)")
+endif()
+string(TOLOWER "${ALLOWED}" allowed)
+string(REGEX MATCHALL "${pattern}" lines "${dump}")
+set(loaded)
 foreach(line IN LISTS lines)
-  string(REGEX REPLACE ".*\\[(.+)\\]" "\\1" library "${line}")
-  list(APPEND needed ${library})
-  if(NOT library IN_LIST ALLOWED)
-    message(FATAL_ERROR "${BINARY} needs ${library}; allowed: ${ALLOWED}")
+  string(REGEX REPLACE "${pattern}" "\\1" library "${line}")
+  string(STRIP "${library}" library)
+  list(APPEND loaded ${library})
+  string(TOLOWER "${library}" library_lower)
+  if(NOT library_lower IN_LIST allowed)
+    message(FATAL_ERROR "${BINARY} loads ${library}; allowed: ${ALLOWED}")
   endif()
 endforeach()
-message(STATUS "${BINARY} needs: ${needed}")
+if(NOT loaded)
+  message(FATAL_ERROR "no library found in ${BINARY}: is ${TOOL} the right tool?")
+endif()
+message(STATUS "${BINARY} loads: ${loaded}")
