@@ -17,10 +17,13 @@ check() {
 }
 check cityrank samples/cities.txt tests/cases/cityrank/example.out
 check agestat samples/students.txt tests/cases/agestat/example.out
+printf '\xb1\xb1\xbe\xa9 1 2\n' | /usr/bin/gbkterm /usr/bin/agestat | grep -qF "平均年龄: 0.40"
+man -w gbkterm >/dev/null
+echo "installed gbkterm: bridges agestat, man page present"
 
 dpkg -r gbktools
 trap - EXIT
-for file in /usr/bin/cityrank /usr/bin/agestat /usr/share/man/man1/cityrank.1; do
+for file in /usr/bin/cityrank /usr/bin/agestat /usr/bin/gbkterm /usr/share/man/man1/cityrank.1; do
   if [ -e "$file" ]; then echo "$file left behind after removal" >&2; exit 1; fi
 done
 echo "gbktools removed cleanly"

@@ -11,7 +11,7 @@ mapfile -t sources < <(git ls-files '*.cc' '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
 echo "clang-format: ${#sources[@]} files formatted"
 
-mapfile -t programs < <(git ls-files 'common/*.cc' 'cityrank/*.cc' 'agestat/*.cc' | grep -v '_test\.cc$')
+mapfile -t programs < <(git ls-files 'common/*.cc' 'cityrank/*.cc' 'agestat/*.cc' 'gbkterm/*.cc' | grep -v '_test\.cc$')
 mapfile -t fuzzers < <(git ls-files 'fuzz/*.cc')
 clang-tidy --quiet -p "$release" "${programs[@]}"
 clang-tidy --quiet -p "$fuzz" "${fuzzers[@]}"
