@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for target in record_reader_fuzzer cityrank_fuzzer agestat_fuzzer; do
+for target in record_reader_fuzzer cityrank_fuzzer agestat_fuzzer gbkterm_fuzzer; do
   echo "=== $target, ${seconds}s"
   mkdir -p "$work/$target"
   # New inputs go to a scratch corpus; the seeds in the repo stay as they are.
