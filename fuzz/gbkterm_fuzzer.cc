@@ -19,11 +19,17 @@ void require(bool condition, const char* what) {
   }
 }
 
+// Bytes in the UTF-8 sequence that `lead` starts, or 0 if it starts none.
+std::size_t sequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead < 0xC2 || lead > 0xF4) return 0;
+  return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+}
+
 bool isValidUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || i + length > text.size()) return false;
+    const std::size_t length = sequenceLength(static_cast<unsigned char>(text[i]));
+    if (length == 0 || i + length > text.size()) return false;
     for (std::size_t k = 1; k < length; ++k) {
       if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
     }
