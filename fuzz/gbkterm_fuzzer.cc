@@ -3,21 +3,14 @@
 // the terminal must only ever get valid UTF-8, and a refused key only a bell.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_support.h"
 #include "gbkterm/input_encoder.h"
 #include "gbkterm/output_decoder.h"
 
 namespace {
-
-void require(bool condition, const char* what) {
-  if (!condition) {
-    (void)std::fprintf(stderr, "gbkterm converter broke its promise: %s\n", what);
-    std::abort();
-  }
-}
 
 // Bytes in the UTF-8 sequence that `lead` starts, or 0 if it starts none.
 std::size_t sequenceLength(unsigned char lead) {

@@ -3,27 +3,14 @@
 // unread fields empty or zero, and progress on every record read.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "common/record_reader.h"
-
-namespace {
-
-void require(bool condition, const char* what) {
-  if (!condition) {
-    (void)std::fprintf(stderr, "record reader broke its promise: %s\n", what);
-    std::abort();
-  }
-}
-
-}  // namespace
+#include "fuzz/fuzz_support.h"
 
 // NOLINTNEXTLINE(readability-identifier-naming): libFuzzer's entry point
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::FILE* in =
-      size == 0 ? std::tmpfile() : fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
-  require(in != nullptr, "input opened");
+  std::FILE* in = openInput(data, size);
   // Each record read takes at least one byte, so there are at most size + 1.
   for (std::size_t round = 0; round <= size + 1; ++round) {
     struct {
