@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/gbk.h"
+
 namespace {
 
 // The C locale's whitespace, spelled out so no locale can change it. A GBK
@@ -13,11 +15,6 @@ bool isSpace(int c) {
 
 bool isDigit(int c) {
   return c >= '0' && c <= '9';
-}
-
-// A GBK lead byte: it and the byte after it form one character.
-bool isLeadByte(int c) {
-  return c >= 0x81 && c <= 0xFE;
 }
 
 // Skips whitespace and returns the first other byte, or EOF.
@@ -50,7 +47,7 @@ bool readName(std::FILE* in, char (&name)[kNameSize]) {
       break;
     }
     name[length++] = static_cast<char>(c);
-    inCharacter = !inCharacter && isLeadByte(c);
+    inCharacter = !inCharacter && isGbkLeadByte(c);
     if (!inCharacter) whole = length;
   }
   name[length] = '\0';

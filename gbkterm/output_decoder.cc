@@ -2,13 +2,12 @@
 
 #include <array>
 
+#include "common/gbk.h"
+
 namespace {
 
 constexpr std::string_view kReplacement = "\xef\xbf\xbd";  // U+FFFD
 
-bool isLeadByte(unsigned char c) {
-  return c >= 0x81 && c <= 0xFE;
-}
 bool isTrailByte(unsigned char c) {
   return c >= 0x40 && c <= 0xFE && c != 0x7F;
 }
@@ -34,7 +33,7 @@ std::string OutputDecoder::decode(std::string_view gbk) {
     }
     if (c < 0x80) {
       out += static_cast<char>(c);
-    } else if (isLeadByte(c)) {
+    } else if (isGbkLeadByte(c)) {
       heldLead_ = c;
     } else {
       decodeCharacter(std::string_view(&byte, 1), out);  // 0x80 is the euro sign
