@@ -44,11 +44,9 @@ EncodedInput InputEncoder::encode(std::string_view utf8, const LineSettings& set
       out.toTerminal += kBell;  // a sequence cut short
       pending_.clear();
     }
-    if (pending_.empty()) {
-      if (sequenceLength(c) == 0 || isContinuation(c)) {
-        out.toTerminal += kBell;
-        continue;
-      }
+    if (pending_.empty() && sequenceLength(c) == 0) {
+      out.toTerminal += kBell;  // no character starts with this byte
+      continue;
     }
     pending_ += byte;
     if (pending_.size() == sequenceLength(static_cast<unsigned char>(pending_[0]))) {
